@@ -1,0 +1,3 @@
+#include "app/wizard_state.h"
+
+WizardState g_wizardState;
