@@ -36,6 +36,9 @@ bool LineListsEnabled(std::int32_t portPosition);
 // "speed,parity,dataBits,stopBits,flow", for example "19200,N,8,1,p".
 std::string FormatPortModeValue(const SerialSettings& settings);
 
+// The one message shown when a registry value cannot be set.
+extern const char* const kRegistryWriteFailedText;
+
 // For a COM port, stores the text under the port's value name in the Ports
 // key; does nothing for an LPT port. A value that cannot be set gives one
 // message box; a key that cannot be opened is skipped silently.
