@@ -196,7 +196,10 @@ class Run {
   void Report(const std::string& what, ErrorCode error) {
     std::string text = what;
     if (error != kNoError) {
-      text += "\n" + platform_.ErrorText(error) + " (" + std::to_string(error) + ")";
+      const std::string systemText = platform_.ErrorText(error);
+      text += "\n";
+      if (!systemText.empty()) text += systemText + " ";
+      text += "(" + std::to_string(error) + ")";
     }
     platform_.ShowMessage(text);
   }

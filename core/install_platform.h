@@ -4,6 +4,11 @@
 
 #include "spooler/spooler.h"
 
+// windows.h maps CopyFile to CopyFileA; here it is the seam's own name.
+#ifdef _WIN32
+#undef CopyFile
+#endif
+
 // Everything the installation needs from the system besides the spooler.
 // The Win32 adapter sits in app/; unit tests use a fake.
 class InstallPlatform {

@@ -4,6 +4,19 @@
 #include <string>
 #include <vector>
 
+// windows.h maps these names to their ANSI or wide functions; in this
+// interface they are the operations' own names. Code that needs both
+// includes windows.h first and calls the Win32 functions by their A names.
+#ifdef _WIN32
+#undef GetPrinterDriverDirectory
+#undef AddPrinterDriver
+#undef AddPrinter
+#undef EnumPorts
+#undef EnumMonitors
+#undef AddPort
+#undef ConfigurePort
+#endif
+
 // The print spooler operations the wizard uses, always on the local machine.
 // The Win32 adapter calls the ANSI functions; tests use a recording fake.
 
