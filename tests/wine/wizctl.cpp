@@ -433,6 +433,18 @@ std::string CmdExited(const Args& args) {
   return Ok("\"exitCode\":" + std::to_string(code));
 }
 
+// kill PID: ends a process at once (a test's clean-up).
+std::string CmdKill(const Args& args) {
+  if (args.positional.empty()) return Fail(L"missing pid");
+  DWORD pid = wcstoul(args.positional[0].c_str(), NULL, 0);
+  HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
+  if (!process) return Ok();  // already gone
+  TerminateProcess(process, 1);
+  WaitForSingleObject(process, args.Timeout());
+  CloseHandle(process);
+  return Ok();
+}
+
 // controls HWND: every child control with id, class, text, visibility,
 // enabled state and, for buttons, the check state.
 std::string CmdControls(const Args& args) {
@@ -634,7 +646,8 @@ struct Verb {
 const Verb kVerbs[] = {
     {L"windows", CmdWindows},   {L"wait", CmdWait},
     {L"absent", CmdAbsent},     {L"gone", CmdGone},
-    {L"exited", CmdExited},     {L"controls", CmdControls},
+    {L"exited", CmdExited},     {L"kill", CmdKill},
+    {L"controls", CmdControls},
     {L"control", CmdControl},   {L"focus", CmdFocus},
     {L"click", CmdClick},       {L"command", CmdCommand},
     {L"syscommand", CmdSysCommand}, {L"key", CmdKey},
