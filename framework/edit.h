@@ -1,0 +1,6 @@
+#pragma once
+
+#include "framework/wnd.h"
+
+// An edit box; its text goes through CWnd::SetWindowText and GetWindowText.
+class CEdit : public CWnd {};
