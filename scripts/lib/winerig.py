@@ -273,6 +273,19 @@ def screenshot(display, path, size="800x600"):
     return path
 
 
+def dark_fraction(png, rect):
+    """The share of dark (text-like) pixels of PNG within RECT (left, top,
+    right, bottom): 0 for an area where nothing is drawn."""
+    left, top, right, bottom = rect
+    result = subprocess.run(
+        ["convert", str(png), "-crop",
+         f"{right - left}x{bottom - top}+{left}+{top}", "+repage",
+         "-colorspace", "Gray", "-threshold", "50%", "-format",
+         "%[fx:mean]", "info:"],
+        capture_output=True, text=True, check=True, timeout=30)
+    return 1.0 - float(result.stdout.strip())
+
+
 def main(argv):
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)

@@ -1,28 +1,25 @@
 """End-to-end harness: runs DriverSetup.exe under Wine from a demo media
-folder and drives its windows through wizctl.exe.
+folder and drives its windows (scripts/lib/wizdriver.py).
 
 A test module subclasses WizardTestCase; the class gets its own copy of a
 base prefix (made once per build tree by the e2e_prefixes test), its own
 media folder, its own headless X display and one wizctl session. Each test
-starts the wizard with start_wizard() and leaves it to tearDown to end it.
+starts the wizard with start() and leaves it to tearDown to end it.
 
 Where the programs are comes from the environment CTest sets (E2E_*); run
 by hand, the defaults point into build/win32.
 """
 
-import json
 import os
-import queue
-import subprocess
 import sys
-import threading
-import time
 import unittest
 from pathlib import Path
 
 REPO = Path(__file__).resolve().parents[2]
 sys.path.insert(0, str(REPO / "scripts" / "lib"))
 import winerig  # noqa: E402
+from wizdriver import *  # noqa: E402,F401,F403  (captions, ids, WizctlError)
+from wizdriver import OS_PAGE, Tools, WineSession  # noqa: E402
 
 BUILD = REPO / "build" / "win32"
 
@@ -32,290 +29,37 @@ def _setting(name, default):
 
 
 DRIVERSETUP_EXE = _setting("E2E_DRIVERSETUP", BUILD / "DriverSetup.exe")
-WIZCTL_EXE = _setting("E2E_WIZCTL", BUILD / "tests/wine/wizctl.exe")
-STANDIN_EXE = _setting("E2E_STANDIN",
-                       BUILD / "tests/wine/usb_installer_standin.exe")
+TOOLS = Tools(
+    DRIVERSETUP_EXE,
+    _setting("E2E_WIZCTL", BUILD / "tests/wine/wizctl.exe"),
+    _setting("E2E_STANDIN", BUILD / "tests/wine/usb_installer_standin.exe"))
 PREFIXES = _setting("E2E_PREFIXES", REPO / "build" / "wine")
-WORK = _setting("E2E_WORK", BUILD / "e2e")
+WORK = _setting("E2E_WORK", BUILD / "tests/e2e/work")
 SCREENSHOTS = _setting("E2E_SCREENSHOTS", REPO / "build" / "screenshots")
 
-# Captions of the wizard's windows; message boxes carry the program's name.
-OS_PAGE = "选择操作系统 (x86/x64)"
-SETTINGS_PAGE = "详细设置 (x86/x64)"
-PORT_PAGE = "选择端口 (x86/x64)"
-NEW_PORT_DIALOG = "创建端口"
-ABOUT_BOX = "关于 VELT"
-APP_TITLE = "DriverSetup"
-DIALOG_CLASS = "#32770"
-
-# Commands and ids every dialog and message box shares.
-IDOK = 1
-IDCANCEL = 2
-SC_CLOSE = 0xF060
-MESSAGE_TEXT_ID = 65535  # the text of Wine's message box
-
-WAIT_MS = 20000          # the longest any single wait may take
-DESKTOP = "DriverSetup"
-DESKTOP_SIZE = "800x600"
+# A page whose controls are drawn has text and frames over a few per cent of
+# its client area; one whose controls were never painted has none.
+MIN_PAINTED_SHARE = 0.005
 
 
-class WizctlError(AssertionError):
-    pass
-
-
-class Wizctl:
-    """One running "wizctl.exe -" session: a command per line, a JSON answer
-    per line."""
-
-    def __init__(self, env):
-        self.process = subprocess.Popen(
-            ["wine", str(WIZCTL_EXE), "-"], env=env,
-            stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-            stderr=subprocess.DEVNULL)
-        self.answers = queue.Queue()
-        threading.Thread(target=self._read, daemon=True).start()
-
-    def _read(self):
-        for line in self.process.stdout:
-            self.answers.put(line)
-        self.answers.put(None)
-
-    def call(self, *fields, wait_ms=0):
-        """Runs one command; returns its answer, raises WizctlError if it
-        failed. WAIT_MS bounds how long the command may wait inside."""
-        line = "\t".join(str(f) for f in fields) + "\n"
-        try:
-            self.process.stdin.write(line.encode("utf-8"))
-            self.process.stdin.flush()
-            raw = self.answers.get(timeout=wait_ms / 1000 + 30)
-        except (OSError, queue.Empty):
-            raise WizctlError(f"wizctl did not answer {fields!r}")
-        if raw is None:
-            raise WizctlError(f"wizctl ended during {fields!r}")
-        answer = json.loads(raw.decode("utf-8"))
-        if not answer.get("ok"):
-            raise WizctlError(f"{fields!r}: {answer.get('error')}")
-        return answer
-
-    def close(self):
-        try:
-            self.process.stdin.write(b"quit\n")
-            self.process.stdin.close()
-            self.process.wait(10)
-        except (OSError, subprocess.TimeoutExpired):
-            self.process.kill()
-            self.process.wait()
-
-
-class Window:
-    """A top-level window of the wizard (a page, a dialog, a message box)."""
-
-    def __init__(self, session, info):
-        self.session = session
-        self.hwnd = info["hwnd"]
-        self.pid = info["pid"]
-        self.title = info["title"]
-
-    def _ctl(self, *fields, wait_ms=0):
-        return self.session.ctl.call(fields[0], self.hwnd, *fields[1:],
-                                     wait_ms=wait_ms)
-
-    def controls(self):
-        """Every child control by id: class, text, visible, enabled, checked."""
-        return {c["id"]: c for c in self._ctl("controls")["controls"]}
-
-    def control(self, control_id):
-        return self._ctl("control", control_id)
-
-    def text(self, control_id=0):
-        return self.control(control_id)["text"]
-
-    def checked_buttons(self):
-        """The ids of the buttons that are checked, in template order."""
-        return [i for i, c in self.controls().items() if c.get("checked") == 1]
-
-    def focus_id(self):
-        return self._ctl("focus")["id"]
-
-    def click(self, control_id):
-        self._ctl("click", control_id)
-
-    def command(self, control_id, code=0):
-        self._ctl("command", control_id, code)
-
-    def key(self, name):
-        """Presses enter, esc, tab or space where the focus is."""
-        self._ctl("key", name)
-
-    def close_box(self):
-        self._ctl("syscommand", SC_CLOSE)
-
-    def syscommand(self, command):
-        self._ctl("syscommand", command)
-
-    def combo(self, control_id):
-        """{"selected": index, "text": ..., "items": [...]}"""
-        return self._ctl("combo", control_id)
-
-    def select(self, control_id, index):
-        self._ctl("select", control_id, index)
-
-    def listview(self, control_id):
-        """{"columns": [...], "rows": [{"selected", "focused", "texts"}]}"""
-        return self._ctl("listview", control_id)
-
-    def select_row(self, control_id, row):
-        self._ctl("lvselect", control_id, row)
-
-    def is_open(self):
-        try:
-            self.session.ctl.call("gone", self.hwnd, "timeout=0")
-            return False
-        except WizctlError:
-            return True
-
-    def wait_closed(self, timeout_ms=WAIT_MS):
-        self.session.ctl.call("gone", self.hwnd, f"timeout={timeout_ms}",
-                              wait_ms=timeout_ms)
-
-
-class Wizard:
-    """One run of DriverSetup.exe inside a Wine virtual desktop."""
-
-    def __init__(self, session):
-        self.session = session
-        self.pid = None
-        self.process = subprocess.Popen(
-            ["wine", "explorer", f"/desktop={DESKTOP},{DESKTOP_SIZE}",
-             "DriverSetup.exe"],
-            cwd=session.media, env=session.env, stdin=subprocess.DEVNULL,
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-
-    def wait_window(self, title, timeout_ms=WAIT_MS, **filters):
-        """The wizard's visible top-level window called TITLE, once it shows."""
-        if self.pid is not None:
-            filters.setdefault("pid", self.pid)
-        window = self.session.wait_window(title, timeout_ms, **filters)
-        if self.pid is None:
-            self.pid = window.pid
-        return window
-
-    def message_box(self, owner=None, timeout_ms=WAIT_MS):
-        filters = {"owner": owner.hwnd} if owner else {}
-        return self.wait_window(APP_TITLE, timeout_ms, **filters)
-
-    def visible_windows(self):
-        return [w for w in self.session.windows()
-                if w["pid"] == self.pid and w["visible"]]
-
-    def wait_exit(self, timeout_ms=WAIT_MS):
-        """Waits for the program to end; gives its exit code."""
-        if self.pid is None:
-            raise WizctlError("the wizard never showed a window")
-        try:
-            answer = self.session.ctl.call("exited", self.pid,
-                                           f"timeout={timeout_ms}",
-                                           wait_ms=timeout_ms)
-        except WizctlError:
-            shown = [w["title"] for w in self.visible_windows()]
-            raise WizctlError(f"the wizard did not end; it shows {shown}")
-        try:
-            self.process.wait(timeout_ms / 1000)
-        except subprocess.TimeoutExpired:
-            raise WizctlError("the virtual desktop did not close")
-        return answer["exitCode"]
-
-    def kill(self):
-        if self.pid is not None:
-            try:
-                self.session.ctl.call("kill", self.pid, "timeout=5000",
-                                      wait_ms=5000)
-            except WizctlError:
-                pass
-        try:
-            self.process.wait(15)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            self.process.wait()
-
-
-class WineSession:
-    """A private prefix (a copy of the base prefix of ARCH), a media folder,
-    a headless display and a wizctl session, under WORK/NAME."""
-
-    def __init__(self, name, arch="win32"):
-        self.name = name
-        self.arch = arch
-        self.dir = WORK / name
-        base = winerig.make_prefix(winerig.base_prefix(PREFIXES, arch), arch)
-        self.prefix = winerig.clone_prefix(base, self.dir / "prefix")
-        self.media = self.dir / "media"
-        self.lay_out_media()
-        self.xvfb = winerig.Xvfb(DESKTOP_SIZE)
-        self.env = winerig.wine_env(self.prefix, self.xvfb.display)
-        # Keep one wineserver for the whole session: every later wine start
-        # is then quick.
-        subprocess.run(["wineserver", "-p"], env=self.env, check=False,
-                       timeout=30)
-        self.ctl = Wizctl(self.env)
-        self.wizard = None
-
-    def lay_out_media(self):
-        winerig.lay_out_media(self.media, DRIVERSETUP_EXE, STANDIN_EXE)
-
-    def set_windows_version(self, version):
-        winerig.set_windows_version(self.env, version)
-
-    def reg_query(self, key, name=None):
-        return winerig.reg_query(self.env, key, name)
-
-    def windows(self):
-        return self.ctl.call("windows")["windows"]
-
-    def wait_window(self, title, timeout_ms=WAIT_MS, **filters):
-        fields = [f"title={title}", f"class={DIALOG_CLASS}",
-                  f"timeout={timeout_ms}"]
-        fields += [f"{k}={v}" for k, v in filters.items()]
-        try:
-            info = self.ctl.call("wait", *fields, wait_ms=timeout_ms)
-        except WizctlError:
-            shown = [w["title"] for w in self.windows()
-                     if w["visible"] and w["class"] == DIALOG_CLASS]
-            raise WizctlError(f"no window {title!r} appeared; shown: {shown}")
-        return Window(self, info)
-
-    def start_wizard(self):
-        self.stop_wizard()
-        self.wizard = Wizard(self)
-        return self.wizard
-
-    def stop_wizard(self):
-        if self.wizard is not None:
-            self.wizard.kill()
-            self.wizard = None
-
-    def screenshot(self, name):
-        """Saves the virtual desktop as SCREENSHOTS/NAME.png."""
-        time.sleep(0.7)  # let the last paint land
-        return winerig.screenshot(self.xvfb.display,
-                                  SCREENSHOTS / f"{name}.png", DESKTOP_SIZE)
-
-    def close(self):
-        self.stop_wizard()
-        self.ctl.close()
-        winerig.kill_wineserver(self.env)
-        self.xvfb.stop()
+def private_session(name, arch):
+    """A session on a fresh copy of the base prefix of ARCH, under WORK/NAME."""
+    base = winerig.make_prefix(winerig.base_prefix(PREFIXES, arch), arch)
+    prefix = winerig.clone_prefix(base, WORK / name / "prefix")
+    return WineSession(prefix, arch, WORK / name / "media", TOOLS,
+                       SCREENSHOTS)
 
 
 class WizardTestCase(unittest.TestCase):
-    """Base class of the end-to-end tests: one WineSession per class."""
+    """Base class of the end-to-end tests: one private session per class."""
 
     ARCH = "win32"
     session = None
 
     @classmethod
     def setUpClass(cls):
-        cls.session = WineSession(f"{cls.__module__}.{cls.__name__}", cls.ARCH)
+        cls.session = private_session(f"{cls.__module__}.{cls.__name__}",
+                                      cls.ARCH)
 
     @classmethod
     def tearDownClass(cls):
@@ -325,11 +69,15 @@ class WizardTestCase(unittest.TestCase):
     def tearDown(self):
         self.session.stop_wizard()
 
+    def screenshot(self, name, window):
+        """Saves the screen as NAME.png and checks that WINDOW was drawn."""
+        path = self.session.screenshot(name)
+        self.assertGreater(self.session.painted_share(window, path),
+                           MIN_PAINTED_SHARE,
+                           f"{window.title!r} shows nothing in {path}")
+        return path
+
     def start(self):
         """Starts the wizard; gives it and its first page."""
         wizard = self.session.start_wizard()
         return wizard, wizard.wait_window(OS_PAGE)
-
-    def assert_ends(self, wizard):
-        """The program ends (with no further page in between)."""
-        wizard.wait_exit()

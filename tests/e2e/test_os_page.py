@@ -40,7 +40,7 @@ class OsPageTest(WizardTestCase):
                 ticked = [i for i in OS_BUTTONS if controls[i]["checked"] == 1]
                 self.assertEqual(ticked, [button])
                 self.assertEqual(controls[button]["visible"], shown)
-                self.session.screenshot(f"os-page-{version}")
+                self.screenshot(f"os-page-{version}", page)
 
                 # Exit ends the program, with no page after it.
                 page.click(1010)

@@ -66,10 +66,10 @@ class PageNavigationTest(WizardTestCase):
     def test_back_shows_the_first_page_again_with_the_same_button_ticked(self):
         wizard, os_page = self.start()
         self.assertEqual(os_page.checked_buttons(), [1005])
-        self.session.screenshot("os-page")
+        self.screenshot("os-page", os_page)
         os_page.click(1009)
         settings = wizard.wait_window(SETTINGS_PAGE)
-        self.session.screenshot("settings-page")
+        self.screenshot("settings-page", settings)
         settings.click(1008)
         settings.wait_closed()
         again = wizard.wait_window(OS_PAGE)

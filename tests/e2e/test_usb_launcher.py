@@ -5,8 +5,7 @@ when the installer cannot be started."""
 import time
 import unittest
 
-import winerig
-from harness import WizardTestCase
+from harness import WizardTestCase, winerig
 
 MISSING_INSTALLER = "无法启动 USB 驱动安装程序："
 STARTS_WAIT_S = 20
@@ -54,7 +53,7 @@ class UsbLauncherCases:
             self.installer_path(self.INSTALLER))
         self.assertTrue(box.text(65535).startswith(expected),
                         f"{box.text(65535)!r} should start with {expected!r}")
-        self.session.screenshot(f"usb-installer-missing-{self.ARCH}")
+        self.screenshot(f"usb-installer-missing-{self.ARCH}", box)
         box.click(1)
         box.wait_closed()
         self.assertTrue(page.is_open())

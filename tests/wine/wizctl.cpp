@@ -230,11 +230,25 @@ bool Matches(const TopWindow& w, const Args& args) {
   return true;
 }
 
+std::string JsonRect(const RECT& r) {
+  return "[" + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+         std::to_string(r.right) + "," + std::to_string(r.bottom) + "]";
+}
+
+// The window's client area in screen coordinates: [left, top, right, bottom].
+std::string ClientRect(HWND hwnd) {
+  RECT r = {};
+  GetClientRect(hwnd, &r);
+  MapWindowPoints(hwnd, NULL, (POINT*)&r, 2);
+  return JsonRect(r);
+}
+
 std::string DescribeTop(const TopWindow& w) {
   return "\"hwnd\":" + JsonHwnd(w.hwnd) + ",\"pid\":" + std::to_string(w.pid) +
          ",\"class\":" + JsonString(w.cls) + ",\"title\":" +
          JsonString(w.title) + ",\"visible\":" + JsonBool(w.visible) +
-         ",\"owner\":" + JsonHwnd(w.owner);
+         ",\"owner\":" + JsonHwnd(w.owner) + ",\"client\":" +
+         ClientRect(w.hwnd);
 }
 
 HWND Control(HWND dialog, long id) {
@@ -448,7 +462,7 @@ std::string CmdKill(const Args& args) {
 // controls HWND: every child control with id, class, text, visibility,
 // enabled state and, for buttons, the check state.
 std::string CmdControls(const Args& args) {
-  HWND dialog, ctl;
+  HWND dialog = NULL, ctl = NULL;
   std::string err = NeedControl(args, 1, &dialog, &ctl);
   if (!err.empty()) return err;
   std::vector<HWND> children;
@@ -466,7 +480,7 @@ std::string CmdControls(const Args& args) {
 
 // control HWND ID: one control as in "controls" (ID 0: the window itself).
 std::string CmdControl(const Args& args) {
-  HWND dialog, ctl;
+  HWND dialog = NULL, ctl = NULL;
   std::string err = NeedControl(args, 2, &dialog, &ctl);
   if (!err.empty()) return err;
   return Ok(DescribeControl(ctl));
@@ -474,7 +488,7 @@ std::string CmdControl(const Args& args) {
 
 // focus HWND: the control that has the keyboard focus in the window's thread.
 std::string CmdFocus(const Args& args) {
-  HWND dialog, ctl;
+  HWND dialog = NULL, ctl = NULL;
   std::string err = NeedControl(args, 1, &dialog, &ctl);
   if (!err.empty()) return err;
   GUITHREADINFO info = {};
@@ -489,7 +503,7 @@ std::string CmdFocus(const Args& args) {
 // click HWND ID: a click on a button, posted so that a modal dialog the
 // click opens does not block us.
 std::string CmdClick(const Args& args) {
-  HWND dialog, ctl;
+  HWND dialog = NULL, ctl = NULL;
   std::string err = NeedControl(args, 2, &dialog, &ctl);
   if (!err.empty()) return err;
   PostMessageW(ctl, BM_CLICK, 0, 0);
@@ -498,7 +512,7 @@ std::string CmdClick(const Args& args) {
 
 // command HWND ID [CODE]: posts WM_COMMAND from the control to the dialog.
 std::string CmdCommand(const Args& args) {
-  HWND dialog, ctl;
+  HWND dialog = NULL, ctl = NULL;
   if (args.positional.size() < 2) return Fail(L"missing arguments");
   if (!ParseHwnd(args.positional[0], &dialog)) return Fail(L"no such window");
   long id = 0, code = BN_CLICKED;
@@ -512,7 +526,7 @@ std::string CmdCommand(const Args& args) {
 
 // syscommand HWND CMD: posts WM_SYSCOMMAND, e.g. 0xF060 (the close box).
 std::string CmdSysCommand(const Args& args) {
-  HWND dialog, ctl;
+  HWND dialog = NULL, ctl = NULL;
   std::string err = NeedControl(args, 1, &dialog, &ctl);
   if (!err.empty()) return err;
   long cmd = 0;
@@ -526,7 +540,7 @@ std::string CmdSysCommand(const Args& args) {
 // window's thread (or the window itself when nothing has the focus), the way
 // the keyboard would deliver it, so the dialog manager handles it.
 std::string CmdKey(const Args& args) {
-  HWND dialog, ctl;
+  HWND dialog = NULL, ctl = NULL;
   std::string err = NeedControl(args, 1, &dialog, &ctl);
   if (!err.empty()) return err;
   if (args.positional.size() < 2) return Fail(L"missing key");
@@ -552,7 +566,7 @@ std::string CmdKey(const Args& args) {
 
 // combo HWND ID: the items of a combo box and its selection.
 std::string CmdCombo(const Args& args) {
-  HWND dialog, ctl;
+  HWND dialog = NULL, ctl = NULL;
   std::string err = NeedControl(args, 2, &dialog, &ctl);
   if (!err.empty()) return err;
   int count = (int)Send(ctl, CB_GETCOUNT, 0, 0);
@@ -574,7 +588,7 @@ std::string CmdCombo(const Args& args) {
 // select HWND ID INDEX: selects a combo item and tells the dialog, as a
 // user's choice would.
 std::string CmdSelect(const Args& args) {
-  HWND dialog, ctl;
+  HWND dialog = NULL, ctl = NULL;
   std::string err = NeedControl(args, 3, &dialog, &ctl);
   if (!err.empty()) return err;
   long index = 0;
@@ -589,7 +603,7 @@ std::string CmdSelect(const Args& args) {
 // listview HWND ID: columns and rows of a list view, each row with its
 // texts and whether it is selected.
 std::string CmdListView(const Args& args) {
-  HWND dialog, list;
+  HWND dialog = NULL, list = NULL;
   std::string err = NeedControl(args, 2, &dialog, &list);
   if (!err.empty()) return err;
   RemoteBuffer mem(list, kTextOffset + (kTextChars + 1) * sizeof(wchar_t));
@@ -622,7 +636,7 @@ std::string CmdListView(const Args& args) {
 // lvselect HWND ID ROW: selects and focuses a list-view row (-1: clears the
 // selection of every row).
 std::string CmdListViewSelect(const Args& args) {
-  HWND dialog, list;
+  HWND dialog = NULL, list = NULL;
   std::string err = NeedControl(args, 3, &dialog, &list);
   if (!err.empty()) return err;
   long row = 0;
