@@ -43,7 +43,9 @@ std::string CListCtrl::GetItemText(int row, int column) const {
     item.cchTextMax = size;
     const int length = static_cast<int>(
         SendMessage(LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item)));
-    if (length < size - 1 || size >= kLongestText) return std::string(buffer.data(), length > 0 ? length : 0);
+    if (length < size - 1 || size >= kLongestText) {
+      return std::string(buffer.data(), length > 0 ? length : 0);
+    }
   }
 }
 
