@@ -10,7 +10,7 @@ CDriverSetupApp theApp;
 
 const CCmdTarget::CommandMap& CDriverSetupApp::GetCommandMap() const {
   static const CommandEntry kEntries[] = {
-      OnCommand(ID_HELP, 0, &CWinApp::OnHelp),
+      OnCommand(ID_HELP, kClickedCode, &CWinApp::OnHelp),
   };
   static const CommandMap kMap = MakeCommandMap(&CWinApp::GetCommandMap(), kEntries);
   return kMap;

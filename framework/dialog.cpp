@@ -75,7 +75,7 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return RouteCommand(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
     case WM_HELP:
       // F1: the help command, for whichever table takes it.
-      return RouteCommand(ID_HELP, 0) ? TRUE : FALSE;
+      return RouteCommand(ID_HELP, kClickedCode) ? TRUE : FALSE;
     case WM_PAINT:
       return OnPaint() ? TRUE : FALSE;
     case WM_SYSCOMMAND:
