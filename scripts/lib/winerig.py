@@ -12,9 +12,11 @@ from the shell, through its commands:
 """
 
 import argparse
+import ctypes
 import fcntl
 import os
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -227,6 +229,17 @@ def display_usable(display):
     return result.returncode == 0
 
 
+def _end_with_parent():
+    """In a child process: ask Linux to end it when its parent dies, so a
+    test killed for taking too long leaves no display behind."""
+    PR_SET_PDEATHSIG = 1
+    try:
+        libc = ctypes.CDLL(None, use_errno=True)
+        libc.prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
+    except OSError:
+        pass
+
+
 class Xvfb:
     """A private headless X display, sized like the wizard's virtual desktop."""
 
@@ -236,7 +249,8 @@ class Xvfb:
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
              f"{size}x24", "-nolisten", "tcp"],
             pass_fds=(write_end,), stdin=subprocess.DEVNULL,
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            preexec_fn=_end_with_parent)
         os.close(write_end)
         number = b""
         deadline = time.monotonic() + 30

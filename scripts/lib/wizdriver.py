@@ -234,19 +234,22 @@ class WineSession:
         self.media = Path(media)
         self.tools = tools
         self.screenshots = Path(screenshots)
-        self.lay_out_media()
         self.xvfb = None
-        if display is None:
-            self.xvfb = winerig.Xvfb(DESKTOP_SIZE)
-            display = self.xvfb.display
-        self.display = display
-        self.env = winerig.wine_env(self.prefix, display)
-        # Keep one wineserver for the whole session: every later wine start
-        # is then quick.
-        subprocess.run(["wineserver", "-p"], env=self.env, check=False,
-                       timeout=30)
-        self.ctl = Wizctl(self.env, tools.wizctl)
+        self.ctl = None
         self.wizard = None
+        try:
+            self.lay_out_media()
+            if display is None:
+                self.xvfb = winerig.Xvfb(DESKTOP_SIZE)
+                display = self.xvfb.display
+            self.display = display
+            self.env = winerig.wine_env(self.prefix, display)
+            # The wizctl session also keeps the prefix's wineserver running,
+            # so every later wine start is quick.
+            self.ctl = Wizctl(self.env, tools.wizctl)
+        except BaseException:
+            self.close()
+            raise
 
     def lay_out_media(self):
         winerig.lay_out_media(self.media, self.tools.driversetup,
@@ -296,8 +299,13 @@ class WineSession:
         return winerig.dark_fraction(screenshot, window.client)
 
     def close(self):
+        """Ends the wizard, wizctl, every process of the prefix and the
+        private display; safe to call on a half-made session."""
         self.stop_wizard()
-        self.ctl.close()
-        winerig.kill_wineserver(self.env)
+        if self.ctl is not None:
+            self.ctl.close()
+            self.ctl = None
+        winerig.kill_wineserver(winerig.wine_env(self.prefix))
         if self.xvfb is not None:
             self.xvfb.stop()
+            self.xvfb = None
