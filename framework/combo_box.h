@@ -5,7 +5,6 @@
 // A drop-down list.
 class CComboBox : public CWnd {
  public:
-  int GetCount() const { return static_cast<int>(SendMessage(CB_GETCOUNT)); }
   // The selected row, or CB_ERR (-1) when none is.
   int GetCurSel() const { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
   // Selects a row without telling the dialog (no CBN_SELCHANGE).

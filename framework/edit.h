@@ -2,5 +2,5 @@
 
 #include "framework/wnd.h"
 
-// An edit box; its text goes through CWnd::SetWindowText and GetWindowText.
+// An edit box; its text goes through CWnd::SetWindowText.
 class CEdit : public CWnd {};

@@ -13,5 +13,4 @@ class CProgressCtrl : public CWnd {
   }
   // Returns the previous position.
   int SetPos(int position) { return static_cast<int>(SendMessage(PBM_SETPOS, position)); }
-  int GetPos() const { return static_cast<int>(SendMessage(PBM_GETPOS)); }
 };

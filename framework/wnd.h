@@ -12,7 +12,6 @@ class CWnd : public CCmdTarget {
  public:
   HWND m_hWnd = nullptr;
 
-  HWND GetSafeHwnd() const { return m_hWnd; }
   HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
 
   LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
@@ -20,7 +19,6 @@ class CWnd : public CCmdTarget {
   }
 
   void SetWindowText(const std::string& text) { ::SetWindowTextA(m_hWnd, text.c_str()); }
-  std::string GetWindowText() const;
 
   bool EnableWindow(bool enable) { return ::EnableWindow(m_hWnd, enable ? TRUE : FALSE) != 0; }
   bool IsIconic() const { return ::IsIconic(m_hWnd) != 0; }
@@ -28,7 +26,7 @@ class CWnd : public CCmdTarget {
 
   // The window's system menu as it stands (not a fresh copy).
   HMENU GetSystemMenu() const { return ::GetSystemMenu(m_hWnd, FALSE); }
-  // `big`: the Alt+Tab and title-bar icon; otherwise the small one.
+  // `big`: the Alt+Tab icon; otherwise the small one of the title bar.
   void SetIcon(HICON icon, bool big) {
     SendMessage(WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon));
   }
