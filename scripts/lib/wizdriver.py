@@ -78,6 +78,7 @@ class Wizctl:
         except (OSError, subprocess.TimeoutExpired):
             self.process.kill()
             self.process.wait()
+        self.process.stdout.close()
 
 
 class Window:
@@ -126,6 +127,9 @@ class Window:
 
     def syscommand(self, command):
         self._ctl("syscommand", command)
+
+    def set_text(self, control_id, text):
+        self._ctl("settext", control_id, text)
 
     def combo(self, control_id):
         """{"selected": index, "text": ..., "items": [...]}"""

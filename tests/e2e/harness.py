@@ -51,23 +51,36 @@ def private_session(name, arch):
 
 
 class WizardTestCase(unittest.TestCase):
-    """Base class of the end-to-end tests: one private session per class."""
+    """Base class of the end-to-end tests: one private session per class,
+    or per test when the tests change the prefix (SESSION_PER_TEST)."""
 
     ARCH = "win32"
+    SESSION_PER_TEST = False
     session = None
 
     @classmethod
     def setUpClass(cls):
-        cls.session = private_session(f"{cls.__module__}.{cls.__name__}",
-                                      cls.ARCH)
+        if not cls.SESSION_PER_TEST:
+            cls.session = private_session(
+                f"{cls.__module__}.{cls.__name__}", cls.ARCH)
 
     @classmethod
     def tearDownClass(cls):
         if cls.session is not None:
             cls.session.close()
+            cls.session = None
+
+    def setUp(self):
+        if self.SESSION_PER_TEST:
+            self.session = private_session(
+                f"{type(self).__module__}.{type(self).__name__}."
+                f"{self._testMethodName}", self.ARCH)
 
     def tearDown(self):
-        self.session.stop_wizard()
+        if self.SESSION_PER_TEST:
+            self.session.close()
+        else:
+            self.session.stop_wizard()
 
     def screenshot(self, name, window):
         """Saves the screen as NAME.png and checks that WINDOW was drawn."""

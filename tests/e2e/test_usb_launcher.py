@@ -34,6 +34,7 @@ class UsbLauncherCases:
         self.assertEqual(self.starts(which), count)
 
     def setUp(self):
+        super().setUp()
         self.session.lay_out_media()
 
     def test_each_press_starts_the_installer_once(self):

@@ -564,6 +564,20 @@ std::string CmdKey(const Args& args) {
             std::to_string(GetDlgCtrlID(target)));
 }
 
+// settext HWND ID TEXT: puts TEXT into a control, e.g. an edit box.
+std::string CmdSetText(const Args& args) {
+  HWND dialog = NULL, ctl = NULL;
+  std::string err = NeedControl(args, 3, &dialog, &ctl);
+  if (!err.empty()) return err;
+  DWORD_PTR done = 0;
+  if (!SendMessageTimeoutW(ctl, WM_SETTEXT, 0,
+                           (LPARAM)args.positional[2].c_str(),
+                           SMTO_ABORTIFHUNG, kSendTimeoutMs, &done) ||
+      !done)
+    return Fail(L"the control took no text");
+  return Ok();
+}
+
 // combo HWND ID: the items of a combo box and its selection.
 std::string CmdCombo(const Args& args) {
   HWND dialog = NULL, ctl = NULL;
@@ -665,6 +679,7 @@ const Verb kVerbs[] = {
     {L"control", CmdControl},   {L"focus", CmdFocus},
     {L"click", CmdClick},       {L"command", CmdCommand},
     {L"syscommand", CmdSysCommand}, {L"key", CmdKey},
+    {L"settext", CmdSetText},
     {L"combo", CmdCombo},       {L"select", CmdSelect},
     {L"listview", CmdListView}, {L"lvselect", CmdListViewSelect},
 };

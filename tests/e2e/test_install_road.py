@@ -1,0 +1,211 @@
+"""The whole road through the wizard: the settings page, the port page, the
+new-port dialog, the About box, Install and the completion message, and what
+the installation leaves in Wine's spooler and registry."""
+
+import unittest
+
+from harness import (ABOUT_BOX, NEW_PORT_DIALOG, PORT_PAGE,
+                     SETTINGS_PAGE, WizardTestCase, winerig)
+
+PRINTERS_KEY = r"HKLM\System\CurrentControlSet\Control\Print\Printers"
+X64_DRIVERS_KEY = (r"HKLM\System\CurrentControlSet\Control\Print"
+                   r"\Environments\Windows x64\Drivers\Version-3")
+WINDOWS_KEY = r"HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows"
+DRIVERS = "drive_c/windows/system32/spool/drivers"
+
+# A placeholder driver registration for Windows 98 (%s: its name).
+WIN40_DRIVER_REG = r"""Windows Registry Editor Version 5.00
+
+[HKEY_LOCAL_MACHINE\System\CurrentControlSet\Control\Print\Environments\Windows 4.0\Drivers\Version-0\%s]
+"Driver"="UNIDRV.DLL"
+"""
+
+ROW1 = "KQ-7210(Cut) Series"
+ROW5 = "KQ-7250W Series"
+COMPLETION = "驱动安装完成"
+ABOUT_ENTRY = 16  # the system-menu command of the About box
+
+# Settings page controls.
+MODEL_LIST, DEFAULT_BOX, NAME_BOX, NEXT = 1011, 1012, 1013, 1009
+# Port page controls.
+PORT_LIST, CREATE_PORT, INSTALL = 1021, 1008, 1022
+
+# The ways of leaving the port page without installing.
+PORT_PAGE_EXITS = [
+    ("Back", lambda page: page.click(1010)),
+    ("Cancel", lambda page: page.click(1023)),
+    ("Esc", lambda page: page.key("esc")),
+    ("close box", lambda page: page.close_box()),
+]
+
+
+class RoadTestCase(WizardTestCase):
+    SESSION_PER_TEST = True  # each installation starts from a clean prefix
+
+    def open_settings_page(self):
+        wizard, os_page = self.start()
+        os_page.click(1009)
+        return wizard, wizard.wait_window(SETTINGS_PAGE)
+
+    def open_port_page(self, wizard, settings):
+        settings.click(NEXT)
+        return wizard.wait_window(PORT_PAGE, owner=settings.hwnd)
+
+    def select_port(self, page, name):
+        rows = page.listview(PORT_LIST)["rows"]
+        names = [r["texts"][0] for r in rows]
+        self.assertIn(name, names)
+        page.select_row(PORT_LIST, names.index(name))
+
+    def install(self, wizard, port_page, completion=True):
+        """Presses Install; confirms the completion message if it must come,
+        and waits for the program to end."""
+        port_page.click(INSTALL)
+        if completion:
+            box = wizard.message_box()
+            self.assertEqual(box.text(65535), COMPLETION)
+            box.click(1)
+        wizard.wait_exit()
+
+    def install_fails(self, wizard, port_page, message):
+        """Presses Install, expecting the installation to fail: one message
+        that starts with MESSAGE, then the port page stays open."""
+        port_page.click(INSTALL)
+        box = wizard.message_box(owner=port_page)
+        text = box.text(65535)
+        self.assertTrue(text.startswith(message), text)
+        self.screenshot(f"install-failed-{self.ARCH}", box)
+        box.click(1)
+        box.wait_closed()
+        self.assertTrue(port_page.is_open())
+        self.assertEqual(wizard.visible_windows()[0]["title"], PORT_PAGE)
+
+    def printer_port(self, name):
+        return self.session.reg_query(PRINTERS_KEY + "\\" + name, "Port")
+
+    def driver_file(self, folder, name):
+        return self.session.prefix / DRIVERS / folder / name
+
+
+class InstallRoad32BitTest(RoadTestCase):
+    ARCH = "win32"
+
+    def test_default_road_installs_row_1_on_lpt1_as_default_printer(self):
+        wizard, settings = self.open_settings_page()
+        self.assertEqual(settings.combo(MODEL_LIST)["selected"], 1)
+        port_page = self.open_port_page(wizard, settings)
+        rows = port_page.listview(PORT_LIST)
+        self.assertEqual(rows["columns"][:2], ["端口", "类型"])
+        self.assertEqual([r["texts"][0] for r in rows["rows"] if r["selected"]],
+                         ["LPT1:"])
+        self.screenshot("port-page", port_page)
+        self.install(wizard, port_page)
+
+        self.assertEqual(self.printer_port(ROW1), "LPT1:")
+        self.assertEqual(self.session.reg_query(WINDOWS_KEY, "Device"),
+                         ROW1 + ",winspool,LPT1:")
+        self.assertEqual(self.driver_file("w32x86", "KQ7210cut.GPD").read_text(),
+                         "placeholder x86 KQ7210cut.GPD\n")
+
+    def test_chosen_model_and_port_without_default_printer(self):
+        wizard, settings = self.open_settings_page()
+        settings.select(MODEL_LIST, 5)
+        self.assertEqual(settings.text(NAME_BOX), ROW5)
+        settings.click(DEFAULT_BOX)
+        port_page = self.open_port_page(wizard, settings)
+        self.select_port(port_page, "COM2:")
+        self.install(wizard, port_page)
+
+        self.assertEqual(self.printer_port(ROW5), "COM2:")
+        self.assertIsNone(self.printer_port(ROW1))
+        self.assertIsNone(self.session.reg_query(WINDOWS_KEY, "Device"))
+
+    def test_leaving_the_port_page_keeps_the_settings_and_installs_nothing(self):
+        wizard, settings = self.open_settings_page()
+        settings.select(MODEL_LIST, 5)
+        settings.click(DEFAULT_BOX)
+        for name, leave in PORT_PAGE_EXITS:
+            with self.subTest(way=name):
+                port_page = self.open_port_page(wizard, settings)
+                leave(port_page)
+                port_page.wait_closed()
+                self.assertTrue(settings.is_open())
+                self.assertEqual(settings.combo(MODEL_LIST)["selected"], 5)
+                self.assertEqual(settings.control(DEFAULT_BOX)["checked"], 0)
+                self.assertEqual(settings.text(NAME_BOX), ROW5)
+        self.assertIsNone(self.printer_port(ROW5))
+
+    def test_no_completion_message_on_windows_98(self):
+        self.session.set_windows_version("win98")
+        # Wine's spooler looks printers' drivers up among the "Windows 4.0"
+        # ones on Windows 98; a driver of the model's name must be there.
+        winerig.import_registry(self.session.env, WIN40_DRIVER_REG % ROW1)
+        wizard, settings = self.open_settings_page()
+        port_page = self.open_port_page(wizard, settings)
+        self.install(wizard, port_page, completion=False)
+        self.assertEqual(self.printer_port(ROW1), "LPT1:")
+
+    def test_about_box_from_the_system_menu(self):
+        wizard, settings = self.open_settings_page()
+        settings.syscommand(ABOUT_ENTRY)
+        about = wizard.wait_window(ABOUT_BOX, owner=settings.hwnd)
+        self.assertIn("VELT 4.0 版",
+                      [c["text"] for c in about.controls().values()])
+        self.screenshot("about-box", about)
+        about.key("enter")
+        about.wait_closed()
+        self.assertTrue(settings.is_open())
+
+    def test_a_port_created_through_the_new_port_dialog_is_listed(self):
+        new_port = "C:\\kq-e2e.prn"
+        wizard, settings = self.open_settings_page()
+        port_page = self.open_port_page(wizard, settings)
+        port_page.click(CREATE_PORT)
+        dialog = wizard.wait_window(NEW_PORT_DIALOG, owner=port_page.hwnd)
+        monitors = dialog.listview(1021)
+        self.assertEqual(monitors["columns"], ["可用端口类型"])
+        self.assertTrue(monitors["rows"][0]["selected"])
+        self.screenshot("new-port-dialog", dialog)
+
+        # "新端口..." asks the monitor, Wine's local port monitor here, to
+        # create a port; its own dialog asks for the name.
+        dialog.click(1008)
+        add = wizard.wait_window("添加本地端口", owner=dialog.hwnd)
+        add.set_text(101, new_port)
+        add.click(1)
+        add.wait_closed()
+        dialog.click(1009)
+        dialog.wait_closed()
+
+        rows = port_page.listview(PORT_LIST)["rows"]
+        self.assertIn(new_port, [r["texts"][0] for r in rows])
+        self.assertEqual([r["texts"][0] for r in rows if r["selected"]],
+                         ["LPT1:"])
+
+
+class InstallRoad64BitTest(RoadTestCase):
+    ARCH = "win64"
+
+    def test_default_road_installs_the_x64_driver(self):
+        wizard, settings = self.open_settings_page()
+        port_page = self.open_port_page(wizard, settings)
+        # Wine's 32-bit spooler client looks the driver up among the x86
+        # drivers, so under WOW64 the printer itself cannot be created; the
+        # wizard must say so rather than report success.
+        self.install_fails(wizard, port_page, "无法创建打印机。")
+
+        self.assertEqual(self.driver_file("x64", "KQ7210cut.GPD").read_text(),
+                         "placeholder x64 KQ7210cut.GPD\n")
+        self.assertFalse(self.driver_file("w32x86", "KQ7210cut.GPD").exists())
+        self.assertTrue(self.session.reg_query(X64_DRIVERS_KEY + "\\" + ROW1))
+        self.assertIsNone(self.printer_port(ROW1))
+
+        # Cancel leads back to the settings page; its Exit ends the wizard.
+        port_page.click(1023)
+        port_page.wait_closed()
+        settings.click(1010)
+        wizard.wait_exit()
+
+
+if __name__ == "__main__":
+    unittest.main()
