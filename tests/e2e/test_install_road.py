@@ -4,7 +4,7 @@ the installation leaves in Wine's spooler and registry."""
 
 import unittest
 
-from harness import (ABOUT_BOX, NEW_PORT_DIALOG, PORT_PAGE,
+from harness import (ABOUT_BOX, MESSAGE_TEXT_ID, NEW_PORT_DIALOG, PORT_PAGE,
                      SETTINGS_PAGE, WizardTestCase, winerig)
 
 PRINTERS_KEY = r"HKLM\System\CurrentControlSet\Control\Print\Printers"
@@ -28,7 +28,7 @@ ABOUT_ENTRY = 16  # the system-menu command of the About box
 # Settings page controls.
 MODEL_LIST, DEFAULT_BOX, NAME_BOX, NEXT = 1011, 1012, 1013, 1009
 # Port page controls.
-PORT_LIST, CREATE_PORT, INSTALL = 1021, 1008, 1022
+PORT_LIST, CREATE_PORT, INSTALL, PROGRESS = 1021, 1008, 1022, 1025
 
 # The ways of leaving the port page without installing.
 PORT_PAGE_EXITS = [
@@ -57,13 +57,13 @@ class RoadTestCase(WizardTestCase):
         self.assertIn(name, names)
         page.select_row(PORT_LIST, names.index(name))
 
-    def install(self, wizard, port_page, completion=True):
-        """Presses Install; confirms the completion message if it must come,
-        and waits for the program to end."""
-        port_page.click(INSTALL)
+    def install(self, wizard, port_page, completion=True, press=None):
+        """Presses Install (or does PRESS); confirms the completion message
+        if it must come, and waits for the program to end."""
+        (press or (lambda page: page.click(INSTALL)))(port_page)
         if completion:
             box = wizard.message_box()
-            self.assertEqual(box.text(65535), COMPLETION)
+            self.assertEqual(box.text(MESSAGE_TEXT_ID), COMPLETION)
             box.click(1)
         wizard.wait_exit()
 
@@ -72,13 +72,13 @@ class RoadTestCase(WizardTestCase):
         that starts with MESSAGE, then the port page stays open."""
         port_page.click(INSTALL)
         box = wizard.message_box(owner=port_page)
-        text = box.text(65535)
+        text = box.text(MESSAGE_TEXT_ID)
         self.assertTrue(text.startswith(message), text)
         self.screenshot(f"install-failed-{self.ARCH}", box)
         box.click(1)
         box.wait_closed()
         self.assertTrue(port_page.is_open())
-        self.assertEqual(wizard.visible_windows()[0]["title"], PORT_PAGE)
+        self.assertEqual(port_page.control(PROGRESS)["position"], 0)
 
     def printer_port(self, name):
         return self.session.reg_query(PRINTERS_KEY + "\\" + name, "Port")
@@ -98,6 +98,8 @@ class InstallRoad32BitTest(RoadTestCase):
         self.assertEqual(rows["columns"][:2], ["端口", "类型"])
         self.assertEqual([r["texts"][0] for r in rows["rows"] if r["selected"]],
                          ["LPT1:"])
+        self.assertEqual(port_page.focus_id(), PORT_LIST)
+        self.assertEqual(port_page.control(PROGRESS)["position"], 0)
         self.screenshot("port-page", port_page)
         self.install(wizard, port_page)
 
@@ -119,6 +121,13 @@ class InstallRoad32BitTest(RoadTestCase):
         self.assertEqual(self.printer_port(ROW5), "COM2:")
         self.assertIsNone(self.printer_port(ROW1))
         self.assertIsNone(self.session.reg_query(WINDOWS_KEY, "Device"))
+
+    def test_enter_on_the_port_list_installs(self):
+        wizard, settings = self.open_settings_page()
+        port_page = self.open_port_page(wizard, settings)
+        self.assertEqual(port_page.focus_id(), PORT_LIST)
+        self.install(wizard, port_page, press=lambda page: page.key("enter"))
+        self.assertEqual(self.printer_port(ROW1), "LPT1:")
 
     def test_leaving_the_port_page_keeps_the_settings_and_installs_nothing(self):
         wizard, settings = self.open_settings_page()

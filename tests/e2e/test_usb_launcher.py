@@ -5,7 +5,7 @@ when the installer cannot be started."""
 import time
 import unittest
 
-from harness import WizardTestCase, winerig
+from harness import MESSAGE_TEXT_ID, WizardTestCase, winerig
 
 MISSING_INSTALLER = "无法启动 USB 驱动安装程序："
 STARTS_WAIT_S = 20
@@ -52,8 +52,8 @@ class UsbLauncherCases:
         box = wizard.message_box(owner=page)
         expected = MISSING_INSTALLER + winerig.windows_path(
             self.installer_path(self.INSTALLER))
-        self.assertTrue(box.text(65535).startswith(expected),
-                        f"{box.text(65535)!r} should start with {expected!r}")
+        self.assertTrue(box.text(MESSAGE_TEXT_ID).startswith(expected),
+                        f"{box.text(MESSAGE_TEXT_ID)!r} should start with {expected!r}")
         self.screenshot(f"usb-installer-missing-{self.ARCH}", box)
         box.click(1)
         box.wait_closed()

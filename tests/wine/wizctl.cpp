@@ -263,11 +263,15 @@ std::string DescribeControl(HWND ctl) {
                     ",\"text\":" + JsonString(TextOf(ctl)) +
                     ",\"visible\":" + JsonBool(HasStyle(ctl, WS_VISIBLE)) +
                     ",\"enabled\":" + JsonBool(!HasStyle(ctl, WS_DISABLED));
+  DWORD_PTR value = 0;
   if (lstrcmpiW(cls.c_str(), L"Button") == 0) {
-    DWORD_PTR check = 0;
     SendMessageTimeoutW(ctl, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG,
-                        kSendTimeoutMs, &check);
-    out += ",\"checked\":" + std::to_string((int)check);
+                        kSendTimeoutMs, &value);
+    out += ",\"checked\":" + std::to_string((int)value);
+  } else if (lstrcmpiW(cls.c_str(), PROGRESS_CLASSW) == 0) {
+    SendMessageTimeoutW(ctl, PBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG,
+                        kSendTimeoutMs, &value);
+    out += ",\"position\":" + std::to_string((int)value);
   }
   return out;
 }
@@ -460,7 +464,8 @@ std::string CmdKill(const Args& args) {
 }
 
 // controls HWND: every child control with id, class, text, visibility,
-// enabled state and, for buttons, the check state.
+// enabled state and, for buttons, the check state, for progress bars the
+// position.
 std::string CmdControls(const Args& args) {
   HWND dialog = NULL, ctl = NULL;
   std::string err = NeedControl(args, 1, &dialog, &ctl);
