@@ -31,20 +31,23 @@ SCREENSHOTS = BUILD / "screenshots"
 Step = namedtuple("Step", "title press")
 
 ROADS = {
-    # The road so far: first page, settings page, exit.
-    "default": [
-        Step(OS_PAGE, 1009),        # "安装 打印机 驱动 (&N) >"
-        Step(SETTINGS_PAGE, 1010),  # "退出(&E)"
-    ],
-    # The whole road: install on the preselected port, confirm the
-    # completion message.
+    # The whole road: install the preselected model on the preselected port
+    # and confirm the completion message.
     "install": [
-        Step(OS_PAGE, 1009),
+        Step(OS_PAGE, 1009),        # "安装 打印机 驱动 (&N) >"
         Step(SETTINGS_PAGE, 1009),  # "下一步(&N) >"
         Step(PORT_PAGE, 1022),      # "安装(&I)"
         Step(APP_TITLE, 1),         # "驱动安装完成": OK
     ],
+    # Only look at the first two pages: first page, settings page, exit.
+    "pages": [
+        Step(OS_PAGE, 1009),
+        Step(SETTINGS_PAGE, 1010),  # "退出(&E)"
+    ],
 }
+
+PRINTERS_KEY = r"HKLM\System\CurrentControlSet\Control\Print\Printers"
+WINDOWS_KEY = r"HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows"
 
 
 def say(message):
@@ -97,6 +100,23 @@ def window_slug(title):
     return names.get(title, "window")
 
 
+def report_installation(session):
+    """What the run left in the prefix: printers and the default printer."""
+    listing = winerig.run_wine(session.env, ["reg", "query", PRINTERS_KEY],
+                               check=False, capture_output=True)
+    printers = [line.rsplit("\\", 1)[1] for line in
+                listing.stdout.decode("gbk", "replace").splitlines()
+                if line.startswith("HKEY_") and line.count("\\") > 5]
+    for name in printers:
+        port = session.reg_query(PRINTERS_KEY + "\\" + name, "Port")
+        say(f"printer {name!r} on {port!r}")
+    if not printers:
+        say("no printer installed")
+    device = session.reg_query(WINDOWS_KEY, "Device")
+    if device:
+        say(f"default printer: {device!r}")
+
+
 def report_usb_starts():
     for record in sorted(MEDIA.glob("USB Driver/*/*.starts")):
         count = len(record.read_text().splitlines())
@@ -107,7 +127,7 @@ def main(argv):
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--auto", action="store_true",
                         help="walk the road by itself even with a display")
-    parser.add_argument("--road", choices=sorted(ROADS), default="default")
+    parser.add_argument("--road", choices=sorted(ROADS), default="install")
     args = parser.parse_args(argv)
 
     for tool in (TOOLS.driversetup, TOOLS.wizctl, TOOLS.standin):
@@ -131,6 +151,7 @@ def main(argv):
         else:
             say(f"no display to use: walking the {args.road!r} road")
             walk(session, ROADS[args.road])
+        report_installation(session)
         report_usb_starts()
         return 0
     except WizctlError as failure:
