@@ -30,8 +30,8 @@ bool IsWow64() {
   BOOL value = 0;
   HMODULE kernel = GetModuleHandleA("kernel32");
   if (kernel != nullptr) {
-    auto isWow64Process =
-        reinterpret_cast<IsWow64ProcessFn>(GetProcAddress(kernel, "IsWow64Process"));
+    auto isWow64Process = reinterpret_cast<IsWow64ProcessFn>(
+        reinterpret_cast<void*>(GetProcAddress(kernel, "IsWow64Process")));
     if (isWow64Process != nullptr) {
       isWow64Process(GetCurrentProcess(), &value);
     }

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "core/module_path.h"
 #include "spooler/win32_spooler.h"
 
 namespace {
@@ -13,12 +14,7 @@ namespace {
 std::string ProgramTitle() {
   char path[MAX_PATH + 1] = {};
   const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string name(path, length);
-  const std::string::size_type slash = name.find_last_of("\\/");
-  if (slash != std::string::npos) name.erase(0, slash + 1);
-  const std::string::size_type dot = name.rfind('.');
-  if (dot != std::string::npos && dot > 0) name.erase(dot);
-  return name;
+  return ExecutableBaseName(std::string(path, length));
 }
 
 class Win32InstallPlatform : public InstallPlatform {
