@@ -40,6 +40,7 @@ SCREENSHOTS = _setting("E2E_SCREENSHOTS", REPO / "build" / "screenshots")
 # A page whose controls are drawn has text and frames over a few per cent of
 # its client area; one whose controls were never painted has none.
 MIN_PAINTED_SHARE = 0.005
+SCREENSHOT_ATTEMPTS = 4
 
 
 def private_session(name, arch):
@@ -83,12 +84,14 @@ class WizardTestCase(unittest.TestCase):
             self.session.stop_wizard()
 
     def screenshot(self, name, window):
-        """Saves the screen as NAME.png and checks that WINDOW was drawn."""
-        path = self.session.screenshot(name)
-        self.assertGreater(self.session.painted_share(window, path),
-                           MIN_PAINTED_SHARE,
-                           f"{window.title!r} shows nothing in {path}")
-        return path
+        """Saves the screen as NAME.png and checks that WINDOW was drawn
+        (a busy machine may need a moment more to paint it)."""
+        for _ in range(SCREENSHOT_ATTEMPTS):
+            path = self.session.screenshot(name)
+            share = self.session.painted_share(window, path)
+            if share > MIN_PAINTED_SHARE:
+                return path
+        self.fail(f"{window.title!r} shows nothing in {path}")
 
     def start(self):
         """Starts the wizard; gives it and its first page."""
