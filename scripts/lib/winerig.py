@@ -82,7 +82,7 @@ def wine_env(prefix, display=None, base=None):
     return env
 
 
-def run_wine(env, args, timeout=120, check=True, **kwargs):
+def run_wine(env, args, timeout=60, check=True, **kwargs):
     return subprocess.run(["wine", *args], env=env, timeout=timeout,
                           check=check, stdin=subprocess.DEVNULL, **kwargs)
 
