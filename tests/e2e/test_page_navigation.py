@@ -6,6 +6,10 @@ from harness import OS_PAGE, SETTINGS_PAGE, WizardTestCase
 
 EXIT = "the program ends"
 
+# Settings page controls, and what its printer-name box shows at first.
+MODEL_LIST, DEFAULT_BOX, NAME_BOX = 1011, 1012, 1013
+INITIAL_NAME_TEXT = "请选择打印机型号"
+
 # The ways of leaving the operating-system page and where each leads.
 OS_PAGE_EXITS = [
     ("install button", lambda page: page.click(1009), SETTINGS_PAGE),
@@ -63,21 +67,30 @@ class PageNavigationTest(WizardTestCase):
                 self.assert_leads_to(wizard, page, destination)
                 self.session.stop_wizard()
 
-    def test_back_shows_the_first_page_again_with_the_same_button_ticked(self):
+    def test_back_and_forth_between_the_first_two_pages(self):
         wizard, os_page = self.start()
         self.assertEqual(os_page.checked_buttons(), [1005])
         self.screenshot("os-page", os_page)
         os_page.click(1009)
         settings = wizard.wait_window(SETTINGS_PAGE)
+        self.assert_fresh_settings(settings)
         self.screenshot("settings-page", settings)
+        settings.select(MODEL_LIST, 5)
+        settings.click(DEFAULT_BOX)
+
+        # Back shows the first page again with the same button ticked ...
         settings.click(1008)
         settings.wait_closed()
         again = wizard.wait_window(OS_PAGE)
         self.assertEqual(again.checked_buttons(), [1005])
-        # And forward again: a settings page opens once more.
+        # ... and forward again gives a new settings page with its defaults.
         again.click(1009)
-        wizard.wait_window(SETTINGS_PAGE)
+        self.assert_fresh_settings(wizard.wait_window(SETTINGS_PAGE))
 
+    def assert_fresh_settings(self, page):
+        self.assertEqual(page.combo(MODEL_LIST)["selected"], 1)
+        self.assertEqual(page.control(DEFAULT_BOX)["checked"], 1)
+        self.assertEqual(page.text(NAME_BOX), INITIAL_NAME_TEXT)
 
 if __name__ == "__main__":
     unittest.main()
