@@ -5,6 +5,7 @@ scripts/run."""
 
 import json
 import queue
+import shutil
 import subprocess
 import threading
 import time
@@ -229,11 +230,13 @@ class Tools:
 class WineSession:
     """A Wine prefix (made beforehand), a media folder laid out afresh, an X
     display (a private headless one unless DISPLAY is given) and a wizctl
-    session. Screenshots go to SCREENSHOTS."""
+    session. Screenshots go to SCREENSHOTS. With DISPOSE_PREFIX the prefix
+    (a copy made for this session) is deleted when the session closes."""
 
     def __init__(self, prefix, arch, media, tools, screenshots,
-                 display=None):
+                 display=None, dispose_prefix=False):
         self.prefix = Path(prefix)
+        self.dispose_prefix = dispose_prefix
         self.arch = arch
         self.media = Path(media)
         self.tools = tools
@@ -310,6 +313,8 @@ class WineSession:
             self.ctl.close()
             self.ctl = None
         winerig.kill_wineserver(winerig.wine_env(self.prefix))
+        if self.dispose_prefix:
+            shutil.rmtree(self.prefix, ignore_errors=True)
         if self.xvfb is not None:
             self.xvfb.stop()
             self.xvfb = None

@@ -7,7 +7,8 @@ media folder, its own headless X display and one wizctl session. Each test
 starts the wizard with start() and leaves it to tearDown to end it.
 
 Where the programs are comes from the environment CTest sets (E2E_*); run
-by hand, the defaults point into build/win32.
+by hand, the defaults point into build/win32. Each session's prefix copy is
+deleted when the session ends, unless E2E_KEEP_PREFIXES=1.
 """
 
 import os
@@ -47,8 +48,11 @@ def private_session(name, arch):
     """A session on a fresh copy of the base prefix of ARCH, under WORK/NAME."""
     base = winerig.make_prefix(winerig.base_prefix(PREFIXES, arch), arch)
     prefix = winerig.clone_prefix(base, WORK / name / "prefix")
+    # A prefix copy takes about 600 MB: keep it only when asked to, e.g. to
+    # look into a failure.
+    keep = os.environ.get("E2E_KEEP_PREFIXES") == "1"
     return WineSession(prefix, arch, WORK / name / "media", TOOLS,
-                       SCREENSHOTS)
+                       SCREENSHOTS, dispose_prefix=not keep)
 
 
 class WizardTestCase(unittest.TestCase):
