@@ -144,10 +144,18 @@ def _locked(path):
             fcntl.flock(lock, fcntl.LOCK_UN)
 
 
+def prefix_stamp(arch):
+    """What a made prefix records about how it was made: a prefix made
+    otherwise, or by another Wine, is made again."""
+    wine = subprocess.run(["wine", "--version"], capture_output=True,
+                          text=True, timeout=30, check=True).stdout.strip()
+    return f"{arch} {PREFIX_RECIPE} {wine}"
+
+
 def prefix_ready(prefix, arch):
     marker = Path(prefix) / PREFIX_MARKER
-    return marker.is_file() and marker.read_text().strip() == \
-        f"{arch} {PREFIX_RECIPE}"
+    return marker.is_file() and \
+        marker.read_text().strip() == prefix_stamp(arch)
 
 
 def make_prefix(prefix, arch):
@@ -173,7 +181,7 @@ def make_prefix(prefix, arch):
         subprocess.run(["wineserver", "-w"], env=env, timeout=120, check=False)
         if reg_query(env, r"HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows") is None:
             raise RuntimeError(f"prefix {prefix}: registry setup failed")
-        (prefix / PREFIX_MARKER).write_text(f"{arch} {PREFIX_RECIPE}\n")
+        (prefix / PREFIX_MARKER).write_text(prefix_stamp(arch) + "\n")
         log(f"prefix {prefix} ready in {time.monotonic() - started:.1f} s")
         return prefix
 
