@@ -46,6 +46,8 @@ ROADS = {
     ],
 }
 
+X86_DRIVERS_KEY = (r"HKLM\System\CurrentControlSet\Control\Print"
+                   r"\Environments\Windows NT x86\Drivers\Version-3")
 PRINTERS_KEY = r"HKLM\System\CurrentControlSet\Control\Print\Printers"
 WINDOWS_KEY = r"HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows"
 
@@ -100,13 +102,22 @@ def window_slug(title):
     return names.get(title, "window")
 
 
-def report_installation(session):
-    """What the run left in the prefix: printers and the default printer."""
-    listing = winerig.run_wine(session.env, ["reg", "query", PRINTERS_KEY],
+def subkeys(session, key):
+    """The names of KEY's subkeys in the prefix."""
+    listing = winerig.run_wine(session.env, ["reg", "query", key],
                                check=False, capture_output=True)
-    printers = [line.rsplit("\\", 1)[1] for line in
-                listing.stdout.decode("gbk", "replace").splitlines()
-                if line.startswith("HKEY_") and line.count("\\") > 5]
+    depth = key.count("\\") + 1
+    return [line.rsplit("\\", 1)[1] for line in
+            listing.stdout.decode("gbk", "replace").splitlines()
+            if line.startswith("HKEY_") and line.count("\\") == depth]
+
+
+def report_installation(session):
+    """What the run left in the prefix: drivers, printers and the default
+    printer."""
+    for name in subkeys(session, X86_DRIVERS_KEY):
+        say(f"driver {name!r} registered for \"Windows NT x86\"")
+    printers = subkeys(session, PRINTERS_KEY)
     for name in printers:
         port = session.reg_query(PRINTERS_KEY + "\\" + name, "Port")
         say(f"printer {name!r} on {port!r}")
