@@ -65,6 +65,10 @@ class ProbeSession:
 
     def close(self):
         winerig.kill_wineserver(self.env)
+        # A prefix copy takes about 600 MB; E2E_KEEP_PREFIXES=1 keeps it to
+        # look into a failure, as the wizard sessions do.
+        if os.environ.get("E2E_KEEP_PREFIXES") != "1":
+            shutil.rmtree(self.dir, ignore_errors=True)
 
     def probe(self, *args):
         result = subprocess.run(

@@ -2,14 +2,18 @@
 new-port dialog, the About box, Install and the completion message, and what
 the installation leaves in Wine's spooler and registry."""
 
+import time
 import unittest
 
 from harness import (ABOUT_BOX, MESSAGE_TEXT_ID, NEW_PORT_DIALOG, PORT_PAGE,
                      SETTINGS_PAGE, WizardTestCase, winerig)
 
 PRINTERS_KEY = r"HKLM\System\CurrentControlSet\Control\Print\Printers"
+X86_DRIVERS_KEY = (r"HKLM\System\CurrentControlSet\Control\Print"
+                   r"\Environments\Windows NT x86\Drivers\Version-3")
 X64_DRIVERS_KEY = (r"HKLM\System\CurrentControlSet\Control\Print"
                    r"\Environments\Windows x64\Drivers\Version-3")
+PORTS_KEY = r"HKLM\Software\Microsoft\Windows NT\CurrentVersion\Ports"
 WINDOWS_KEY = r"HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows"
 DRIVERS = "drive_c/windows/system32/spool/drivers"
 
@@ -28,7 +32,14 @@ ABOUT_ENTRY = 16  # the system-menu command of the About box
 # Settings page controls.
 MODEL_LIST, DEFAULT_BOX, NAME_BOX, NEXT = 1011, 1012, 1013, 1009
 # Port page controls.
-PORT_LIST, CREATE_PORT, INSTALL, PROGRESS = 1021, 1008, 1022, 1025
+PORT_LIST, CREATE_PORT, CONFIGURE_PORT, INSTALL, PROGRESS = 1021, 1008, 1009, 1022, 1025
+# The settings page's hidden serial lists: port, then the five line lists.
+SERIAL_PORT_LIST = 1014
+LINE_LISTS = [1015, 1016, 1017, 1018, 1019]
+# COM1, 9600, 7 data bits, XonXoff, Odd parity, 2 stop bits, by list id.
+COM1_SETTINGS = {1014: 3, 1015: 4, 1016: 2, 1017: 1, 1018: 3, 1019: 2}
+NO_PORT_CHOSEN = "请先在列表中选择一个端口。"
+MEDIA_INCOMPLETE = "安装介质中缺少以下文件："
 
 # The ways of leaving the port page without installing.
 PORT_PAGE_EXITS = [
@@ -80,6 +91,34 @@ class RoadTestCase(WizardTestCase):
         self.assertTrue(port_page.is_open())
         self.assertEqual(port_page.control(PROGRESS)["position"], 0)
 
+    def eventually(self, condition, what, timeout=10.0):
+        """Waits for CONDITION: a notification posted to a page is handled
+        a moment after the automation client returns."""
+        deadline = time.monotonic() + timeout
+        while not condition():
+            if time.monotonic() > deadline:
+                self.fail(f"never came true: {what}")
+            time.sleep(0.1)
+
+    def answer_message(self, wizard, owner, starts_with):
+        """The message box over OWNER: checks its text, presses OK."""
+        box = wizard.message_box(owner=owner)
+        text = box.text(MESSAGE_TEXT_ID)
+        self.assertTrue(text.startswith(starts_with), text)
+        box.click(1)
+        box.wait_closed()
+        return text
+
+    def port_names(self, page):
+        return [r["texts"][0] for r in page.listview(PORT_LIST)["rows"]]
+
+    def selected_ports(self, page):
+        return [r["texts"][0] for r in page.listview(PORT_LIST)["rows"]
+                if r["selected"]]
+
+    def driver_registered(self, name):
+        return self.session.reg_query(X86_DRIVERS_KEY + "\\" + name) is not None
+
     def printer_port(self, name):
         return self.session.reg_query(PRINTERS_KEY + "\\" + name, "Port")
 
@@ -103,6 +142,7 @@ class InstallRoad32BitTest(RoadTestCase):
         self.screenshot("port-page", port_page)
         self.install(wizard, port_page)
 
+        self.assertTrue(self.driver_registered(ROW1))
         self.assertEqual(self.printer_port(ROW1), "LPT1:")
         self.assertEqual(self.session.reg_query(WINDOWS_KEY, "Device"),
                          ROW1 + ",winspool,LPT1:")
@@ -112,7 +152,8 @@ class InstallRoad32BitTest(RoadTestCase):
     def test_chosen_model_and_port_without_default_printer(self):
         wizard, settings = self.open_settings_page()
         settings.select(MODEL_LIST, 5)
-        self.assertEqual(settings.text(NAME_BOX), ROW5)
+        self.eventually(lambda: settings.text(NAME_BOX) == ROW5,
+                        "the name box shows row 5's name")
         settings.click(DEFAULT_BOX)
         port_page = self.open_port_page(wizard, settings)
         self.select_port(port_page, "COM2:")
@@ -190,6 +231,90 @@ class InstallRoad32BitTest(RoadTestCase):
         self.assertIn(new_port, [r["texts"][0] for r in rows])
         self.assertEqual([r["texts"][0] for r in rows if r["selected"]],
                          ["LPT1:"])
+
+    def test_com_settings_of_the_hidden_lists_are_stored(self):
+        wizard, settings = self.open_settings_page()
+        for list_id in LINE_LISTS:
+            self.assertFalse(settings.control(list_id)["enabled"], list_id)
+        for list_id, position in COM1_SETTINGS.items():
+            settings.select(list_id, position)
+        self.eventually(lambda: all(settings.control(i)["enabled"] for i in LINE_LISTS),
+                        "the line lists are enabled for COM1")
+        port_page = self.open_port_page(wizard, settings)
+        self.install(wizard, port_page)
+
+        self.assertEqual(self.session.reg_query(PORTS_KEY, "COM1:"), "9600,O,7,2,x")
+        # The printer itself goes on the port chosen on the port page.
+        self.assertEqual(self.printer_port(ROW1), "LPT1:")
+
+    def test_a_missing_media_file_is_named_and_install_works_once_it_is_back(self):
+        wizard, settings = self.open_settings_page()
+        port_page = self.open_port_page(wizard, settings)
+        gpd = self.session.media / "Printer Driver" / "x86" / "KQ7210cut.GPD"
+        kept = gpd.read_bytes()
+        gpd.unlink()
+
+        port_page.click(INSTALL)
+        text = self.answer_message(wizard, port_page, MEDIA_INCOMPLETE)
+        self.assertIn("Printer Driver\\x86\\KQ7210cut.GPD", text)
+        self.assertTrue(port_page.is_open())
+        self.assertEqual(port_page.control(PROGRESS)["position"], 0)
+        self.assertFalse(self.driver_registered(ROW1))
+        self.assertIsNone(self.printer_port(ROW1))
+        self.assertFalse(self.driver_file("w32x86", "KQ72W.DLL").exists())
+
+        gpd.write_bytes(kept)
+        self.install(wizard, port_page)
+        self.assertTrue(self.driver_registered(ROW1))
+        self.assertEqual(self.printer_port(ROW1), "LPT1:")
+
+    def test_install_with_no_port_chosen_asks_for_one(self):
+        wizard, settings = self.open_settings_page()
+        port_page = self.open_port_page(wizard, settings)
+        port_page.select_row(PORT_LIST, -1)
+        self.assertEqual(self.selected_ports(port_page), [])
+
+        port_page.click(INSTALL)
+        self.answer_message(wizard, port_page, NO_PORT_CHOSEN)
+        self.assertTrue(port_page.is_open())
+        self.assertEqual(port_page.control(PROGRESS)["position"], 0)
+        self.assertFalse(self.driver_registered(ROW1))
+        self.assertIsNone(self.printer_port(ROW1))
+        self.assertFalse(self.driver_file("w32x86", "KQ72W.DLL").exists())
+
+    def test_closing_the_new_port_dialog_rebuilds_the_list(self):
+        added = "C:\\added-meanwhile.prn"
+        wizard, settings = self.open_settings_page()
+        port_page = self.open_port_page(wizard, settings)
+        # A port that appears while the page is open (another program, or
+        # a monitor that creates it without a dialog) ...
+        winerig.reg_add(self.session.env, PORTS_KEY, added, "")
+        self.assertNotIn(added, self.port_names(port_page))
+        port_page.select_row(PORT_LIST, 0)
+
+        # ... is listed once the new-port dialog closes, even with nothing
+        # created there, and the preselection is made afresh.
+        port_page.click(CREATE_PORT)
+        dialog = wizard.wait_window(NEW_PORT_DIALOG, owner=port_page.hwnd)
+        dialog.click(1009)
+        dialog.wait_closed()
+        self.eventually(lambda: added in self.port_names(port_page),
+                        "the added port is listed")
+        self.assertEqual(self.selected_ports(port_page), ["LPT1:"])
+
+    def test_configure_with_no_port_chosen_does_nothing(self):
+        wizard, settings = self.open_settings_page()
+        port_page = self.open_port_page(wizard, settings)
+        port_page.select_row(PORT_LIST, -1)
+        before = {w["hwnd"] for w in wizard.visible_windows()}
+        port_page.click(CONFIGURE_PORT)
+        time.sleep(2)
+        self.assertEqual({w["hwnd"] for w in wizard.visible_windows()}, before)
+        self.assertTrue(port_page.is_open())
+        port_page.click(1023)
+        port_page.wait_closed()
+        settings.click(1010)
+        wizard.wait_exit()
 
 
 class InstallRoad64BitTest(RoadTestCase):

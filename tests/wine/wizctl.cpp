@@ -614,8 +614,9 @@ std::string CmdSelect(const Args& args) {
   if (!ParseNumber(args.positional[2], &index)) return Fail(L"bad index");
   if ((int)Send(ctl, CB_SETCURSEL, index, 0) != index)
     return Fail(L"no such item");
-  PostMessageW(dialog, WM_COMMAND,
-               MAKEWPARAM(GetDlgCtrlID(ctl), CBN_SELCHANGE), (LPARAM)ctl);
+  // Sent, not posted: the page has handled the change when this returns.
+  Send(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(ctl), CBN_SELCHANGE),
+       (LPARAM)ctl);
   return Ok();
 }
 
