@@ -23,6 +23,23 @@ ErrorCode LastErrorOr(BOOL ok) {
   return error != 0 ? static_cast<ErrorCode>(error) : static_cast<ErrorCode>(ERROR_GEN_FAILURE);
 }
 
+// EnumPortsA and EnumMonitorsA: the record array of one level, asked for
+// the size first and asked again if the list grew in between.
+using EnumerateFn = BOOL(WINAPI*)(LPSTR, DWORD, LPBYTE, DWORD, LPDWORD, LPDWORD);
+
+FilledBuffer Enumerate(EnumerateFn enumerate, DWORD level) {
+  return SizeThenFill([&](unsigned char* buffer, std::uint32_t size, std::uint32_t& needed,
+                          std::uint32_t& count) {
+    DWORD neededBytes = 0;
+    DWORD returned = 0;
+    const BOOL ok = enumerate(nullptr, level, buffer, size, &neededBytes, &returned);
+    const ErrorCode error = LastErrorOr(ok);
+    needed = neededBytes;
+    count = ok ? returned : 0;
+    return error;
+  });
+}
+
 class Win32Spooler : public Spooler {
  public:
   ErrorCode GetPrinterDriverDirectory(const std::string& environment,
@@ -86,17 +103,7 @@ class Win32Spooler : public Spooler {
 
   ErrorCode EnumPorts(std::vector<PortRecord>& ports) override {
     ports.clear();
-    const FilledBuffer filled = SizeThenFill(
-        [](unsigned char* buffer, std::uint32_t size, std::uint32_t& needed,
-           std::uint32_t& count) {
-          DWORD neededBytes = 0;
-          DWORD returned = 0;
-          const BOOL ok = EnumPortsA(nullptr, 2, buffer, size, &neededBytes, &returned);
-          const ErrorCode error = LastErrorOr(ok);
-          needed = neededBytes;
-          count = ok ? returned : 0;
-          return error;
-        });
+    const FilledBuffer filled = Enumerate(EnumPortsA, 2);
     const auto* records = reinterpret_cast<const PORT_INFO_2A*>(filled.bytes.data());
     for (std::uint32_t i = 0; i < filled.count; ++i) {
       ports.push_back(
@@ -107,17 +114,7 @@ class Win32Spooler : public Spooler {
 
   ErrorCode EnumMonitors(std::vector<MonitorRecord>& monitors) override {
     monitors.clear();
-    const FilledBuffer filled = SizeThenFill(
-        [](unsigned char* buffer, std::uint32_t size, std::uint32_t& needed,
-           std::uint32_t& count) {
-          DWORD neededBytes = 0;
-          DWORD returned = 0;
-          const BOOL ok = EnumMonitorsA(nullptr, 1, buffer, size, &neededBytes, &returned);
-          const ErrorCode error = LastErrorOr(ok);
-          needed = neededBytes;
-          count = ok ? returned : 0;
-          return error;
-        });
+    const FilledBuffer filled = Enumerate(EnumMonitorsA, 1);
     const auto* records = reinterpret_cast<const MONITOR_INFO_1A*>(filled.bytes.data());
     for (std::uint32_t i = 0; i < filled.count; ++i) {
       MonitorRecord record;
