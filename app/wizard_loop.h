@@ -2,9 +2,7 @@
 
 #include <functional>
 
-// Dialog results as the pages report them.
-constexpr int kPageOk = 1;      // IDOK
-constexpr int kPageCancel = 2;  // IDCANCEL
+#include "core/page_result.h"
 
 // Shows the operating-system page and the printer settings page in turn
 // until the wizard is over. Each callback shows its page modally and returns

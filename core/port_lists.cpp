@@ -1,5 +1,7 @@
 #include "core/port_lists.h"
 
+#include <iterator>
+
 namespace {
 
 // Preselection prefixes, from most to least wanted. Only the first four
@@ -12,11 +14,11 @@ constexpr int kPrefixLength = 4;
 PortListPlan PlanPortRows(const std::vector<PortRecord>& ports,
                           const std::function<void(const std::string&)>& debugOutput) {
   PortListPlan plan;
-  std::optional<int> remembered[3];
+  std::optional<int> remembered[std::size(kPreferredPrefixes)];
   for (std::size_t i = 0; i < ports.size() && i < static_cast<std::size_t>(kMaxPortRows); ++i) {
     const PortRecord& port = ports[i];
     plan.rows.push_back(PortRow{port.name, port.description});
-    for (int p = 0; p < 3; ++p) {
+    for (std::size_t p = 0; p < std::size(kPreferredPrefixes); ++p) {
       // A later port with the same prefix (COM10: after COM1:) replaces an earlier one.
       if (port.name.compare(0, kPrefixLength, kPreferredPrefixes[p]) == 0) {
         remembered[p] = static_cast<int>(i);

@@ -1,7 +1,7 @@
 #include "core/settings_page_logic.h"
 
-#include "app/wizard_loop.h"
 #include "core/model_catalog.h"
+#include "core/page_result.h"
 
 const char* const kInstallCompleteText = "驱动安装完成";
 

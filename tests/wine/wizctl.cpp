@@ -335,32 +335,32 @@ LRESULT Send(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return (LRESULT)result;
 }
 
-std::wstring ListItemText(HWND list, RemoteBuffer& mem, int row, int column) {
-  LVITEMW item = {};
-  item.iSubItem = column;
-  item.pszText = (LPWSTR)mem.at(kTextOffset);
-  item.cchTextMax = kTextChars;
+// Asks LIST for a text through MEM, memory in the list's process: RECORD
+// (an LVITEMW or LVCOLUMNW) goes at the start, the text buffer after it.
+template <class Record>
+std::wstring RemoteText(HWND list, RemoteBuffer& mem, UINT message, WPARAM index,
+                        Record record) {
+  record.pszText = (LPWSTR)mem.at(kTextOffset);
+  record.cchTextMax = kTextChars;
   wchar_t empty = 0;
   mem.Write(kTextOffset, &empty, sizeof empty);
-  if (!mem.Write(0, &item, sizeof item)) return std::wstring();
-  Send(list, LVM_GETITEMTEXTW, row, (LPARAM)mem.at(0));
+  if (!mem.Write(0, &record, sizeof record)) return std::wstring();
+  Send(list, message, index, (LPARAM)mem.at(0));
   std::vector<wchar_t> text(kTextChars + 1, 0);
   mem.Read(kTextOffset, text.data(), kTextChars * sizeof(wchar_t));
   return text.data();
 }
 
+std::wstring ListItemText(HWND list, RemoteBuffer& mem, int row, int column) {
+  LVITEMW item = {};
+  item.iSubItem = column;
+  return RemoteText(list, mem, LVM_GETITEMTEXTW, row, item);
+}
+
 std::wstring ListColumnText(HWND list, RemoteBuffer& mem, int column) {
   LVCOLUMNW col = {};
   col.mask = LVCF_TEXT;
-  col.pszText = (LPWSTR)mem.at(kTextOffset);
-  col.cchTextMax = kTextChars;
-  wchar_t empty = 0;
-  mem.Write(kTextOffset, &empty, sizeof empty);
-  if (!mem.Write(0, &col, sizeof col)) return std::wstring();
-  Send(list, LVM_GETCOLUMNW, column, (LPARAM)mem.at(0));
-  std::vector<wchar_t> text(kTextChars + 1, 0);
-  mem.Read(kTextOffset, text.data(), kTextChars * sizeof(wchar_t));
-  return text.data();
+  return RemoteText(list, mem, LVM_GETCOLUMNW, column, col);
 }
 
 // ---- commands --------------------------------------------------------------
