@@ -14,7 +14,8 @@ from collections import namedtuple
 from pathlib import Path
 
 import winerig
-from wizdriver import (APP_TITLE, OS_PAGE, PORT_PAGE, SETTINGS_PAGE, Tools,
+from wizdriver import (APP_TITLE, OS_PAGE, PORT_PAGE, PRINTERS_KEY,
+                       SETTINGS_PAGE, WINDOWS_KEY, X86_DRIVERS_KEY, Tools,
                        WineSession, WizctlError)
 
 REPO = Path(__file__).resolve().parents[2]
@@ -45,12 +46,6 @@ ROADS = {
         Step(SETTINGS_PAGE, 1010),  # "退出(&E)"
     ],
 }
-
-X86_DRIVERS_KEY = (r"HKLM\System\CurrentControlSet\Control\Print"
-                   r"\Environments\Windows NT x86\Drivers\Version-3")
-PRINTERS_KEY = r"HKLM\System\CurrentControlSet\Control\Print\Printers"
-WINDOWS_KEY = r"HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows"
-
 
 def say(message):
     print(f"[run] {message}", flush=True)

@@ -28,6 +28,22 @@ IDCANCEL = 2
 SC_CLOSE = 0xF060
 MESSAGE_TEXT_ID = 65535  # the text of Wine's message box
 
+# The settings page's controls, and the texts the wizard shows.
+MODEL_LIST, DEFAULT_BOX, NAME_BOX = 1011, 1012, 1013
+INITIAL_NAME_TEXT = "请选择打印机型号"
+COMPLETION = "驱动安装完成"
+ROW1 = "KQ-7210(Cut) Series"  # the model preselected on the settings page
+ROW5 = "KQ-7250W Series"      # the first model with the plug-in files
+
+# Where the installation's results are read back in a prefix.
+PRINT_KEY = r"HKLM\System\CurrentControlSet\Control\Print"
+PRINTERS_KEY = PRINT_KEY + r"\Printers"
+X86_DRIVERS_KEY = PRINT_KEY + r"\Environments\Windows NT x86\Drivers\Version-3"
+X64_DRIVERS_KEY = PRINT_KEY + r"\Environments\Windows x64\Drivers\Version-3"
+PORTS_KEY = r"HKLM\Software\Microsoft\Windows NT\CurrentVersion\Ports"
+WINDOWS_KEY = r"HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows"
+DRIVERS = "drive_c/windows/system32/spool/drivers"
+
 WAIT_MS = 20000          # the longest any single wait may take
 DESKTOP = "DriverSetup"
 DESKTOP_SIZE = "800x600"

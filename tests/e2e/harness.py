@@ -38,6 +38,10 @@ PREFIXES = _setting("E2E_PREFIXES", REPO / "build" / "wine")
 WORK = _setting("E2E_WORK", BUILD / "tests/e2e/work")
 SCREENSHOTS = _setting("E2E_SCREENSHOTS", REPO / "build" / "screenshots")
 
+# A prefix copy takes about 600 MB: sessions delete theirs when they end,
+# unless asked to keep them, e.g. to look into a failure.
+KEEP_PREFIXES = os.environ.get("E2E_KEEP_PREFIXES") == "1"
+
 # A page whose controls are drawn has text and frames over a few per cent of
 # its client area; one whose controls were never painted has none.
 MIN_PAINTED_SHARE = 0.005
@@ -48,11 +52,8 @@ def private_session(name, arch):
     """A session on a fresh copy of the base prefix of ARCH, under WORK/NAME."""
     base = winerig.make_prefix(winerig.base_prefix(PREFIXES, arch), arch)
     prefix = winerig.clone_prefix(base, WORK / name / "prefix")
-    # A prefix copy takes about 600 MB: keep it only when asked to, e.g. to
-    # look into a failure.
-    keep = os.environ.get("E2E_KEEP_PREFIXES") == "1"
     return WineSession(prefix, arch, WORK / name / "media", TOOLS,
-                       SCREENSHOTS, dispose_prefix=not keep)
+                       SCREENSHOTS, dispose_prefix=not KEEP_PREFIXES)
 
 
 class WizardTestCase(unittest.TestCase):

@@ -7,27 +7,22 @@ No display is needed: the probe writes the run's message boxes to stdout.
 """
 
 import ntpath
-import os
 import shutil
 import subprocess
 import unittest
 
 import harness
 import winerig
+from harness import DRIVERS, ROW1, ROW5, WINDOWS_KEY
 
 PROBE_EXE = harness._setting("E2E_INSTALL_PROBE",
                              harness.BUILD / "tests/wine/install_probe.exe")
 
-WINDOWS_KEY = r"HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows"
-DRIVERS = "drive_c/windows/system32/spool/drivers"
 DRIVER_DIRS = {"Windows NT x86": "w32x86", "Windows x64": "x64"}
 ALL_CHECKPOINTS = [10, 20, 30, 40, 50, 60, 70, 80, 90, 95, 100]
 
 COMMON_FILES = ["uniDRVui.DLL", "uniDRV.DLL", "UNIDRV.HLP", "UNIRES.DLL",
                 "TTFSUB.GPD", "STDNAMES.GPD", "KQUNI.ini", "KQUNI.dll"]
-
-ROW1 = "KQ-7210(Cut) Series"
-ROW5 = "KQ-7250W Series"
 
 
 class Run:
@@ -65,9 +60,7 @@ class ProbeSession:
 
     def close(self):
         winerig.kill_wineserver(self.env)
-        # A prefix copy takes about 600 MB; E2E_KEEP_PREFIXES=1 keeps it to
-        # look into a failure, as the wizard sessions do.
-        if os.environ.get("E2E_KEEP_PREFIXES") != "1":
+        if not harness.KEEP_PREFIXES:
             shutil.rmtree(self.dir, ignore_errors=True)
 
     def probe(self, *args):

@@ -5,17 +5,11 @@ the installation leaves in Wine's spooler and registry."""
 import time
 import unittest
 
-from harness import (ABOUT_BOX, MESSAGE_TEXT_ID, NEW_PORT_DIALOG, PORT_PAGE,
-                     SETTINGS_PAGE, WizardTestCase, winerig)
-
-PRINTERS_KEY = r"HKLM\System\CurrentControlSet\Control\Print\Printers"
-X86_DRIVERS_KEY = (r"HKLM\System\CurrentControlSet\Control\Print"
-                   r"\Environments\Windows NT x86\Drivers\Version-3")
-X64_DRIVERS_KEY = (r"HKLM\System\CurrentControlSet\Control\Print"
-                   r"\Environments\Windows x64\Drivers\Version-3")
-PORTS_KEY = r"HKLM\Software\Microsoft\Windows NT\CurrentVersion\Ports"
-WINDOWS_KEY = r"HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows"
-DRIVERS = "drive_c/windows/system32/spool/drivers"
+from harness import (ABOUT_BOX, COMPLETION, DEFAULT_BOX, DRIVERS,
+                     MESSAGE_TEXT_ID, MODEL_LIST, NAME_BOX, NEW_PORT_DIALOG,
+                     PORT_PAGE, PORTS_KEY, PRINTERS_KEY, ROW1, ROW5,
+                     SETTINGS_PAGE, WINDOWS_KEY, X64_DRIVERS_KEY,
+                     X86_DRIVERS_KEY, WizardTestCase, winerig)
 
 # A placeholder driver registration for Windows 98 (%s: its name).
 WIN40_DRIVER_REG = r"""Windows Registry Editor Version 5.00
@@ -24,13 +18,9 @@ WIN40_DRIVER_REG = r"""Windows Registry Editor Version 5.00
 "Driver"="UNIDRV.DLL"
 """
 
-ROW1 = "KQ-7210(Cut) Series"
-ROW5 = "KQ-7250W Series"
-COMPLETION = "驱动安装完成"
 ABOUT_ENTRY = 16  # the system-menu command of the About box
 
-# Settings page controls.
-MODEL_LIST, DEFAULT_BOX, NAME_BOX, NEXT = 1011, 1012, 1013, 1009
+NEXT = 1009  # the settings page's "下一步(&N) >"
 # Port page controls.
 PORT_LIST, CREATE_PORT, CONFIGURE_PORT, INSTALL, PROGRESS = 1021, 1008, 1009, 1022, 1025
 # The settings page's hidden serial lists: port, then the five line lists.

@@ -2,13 +2,10 @@
 
 import unittest
 
-from harness import OS_PAGE, SETTINGS_PAGE, WizardTestCase
+from harness import (DEFAULT_BOX, INITIAL_NAME_TEXT, MODEL_LIST, NAME_BOX,
+                     OS_PAGE, SETTINGS_PAGE, WizardTestCase)
 
 EXIT = "the program ends"
-
-# Settings page controls, and what its printer-name box shows at first.
-MODEL_LIST, DEFAULT_BOX, NAME_BOX = 1011, 1012, 1013
-INITIAL_NAME_TEXT = "请选择打印机型号"
 
 # The ways of leaving the operating-system page and where each leads.
 OS_PAGE_EXITS = [
